@@ -1,0 +1,25 @@
+// A fresh folder for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // The full name of `name` inside the folder.
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& name);
+void WriteFileBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
