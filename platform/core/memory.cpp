@@ -91,6 +91,8 @@ BOOL GlobalUnlock(HGLOBAL block)
     return --block->lockCount > 0 ? TRUE : FALSE;
 }
 
+SIZE_T GlobalSize(HGLOBAL block) { return block ? block->size : 0; }
+
 HGLOBAL GlobalFree(HGLOBAL block)
 {
     if (block != nullptr) {

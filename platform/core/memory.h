@@ -23,6 +23,7 @@ void* GlobalLock(HGLOBAL block);
 // The handle of a locked block, from its address; empty for nullptr.
 HGLOBAL GlobalHandle(const void* address);
 BOOL GlobalUnlock(HGLOBAL block);
+SIZE_T GlobalSize(HGLOBAL block);
 // Returns an empty handle on success, as the block is gone.
 HGLOBAL GlobalFree(HGLOBAL block);
 
