@@ -9,26 +9,6 @@
 #include <unistd.h>
 #include <fcntl.h>
 
-namespace file_faults {
-
-namespace {
-WriteLimiter& Limiter()
-{
-    static WriteLimiter limiter;
-    return limiter;
-}
-} // namespace
-
-void SetWriteLimiter(WriteLimiter limiter) { Limiter() = std::move(limiter); }
-
-std::size_t AllowedWrite(std::size_t requested)
-{
-    auto& limiter = Limiter();
-    return limiter ? std::min(requested, limiter(requested)) : requested;
-}
-
-} // namespace file_faults
-
 namespace {
 
 CString FullPathOf(const char* fileName)
@@ -137,6 +117,8 @@ void CFile::Write(const void* buffer, UINT count)
 std::uint64_t CFile::Seek(LONG offset, UINT from)
 {
     int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
+    if (from == begin && file_faults::RefusesSeek(offset))
+        throw CFileException(CFileException::badSeek, EINVAL, "");
     off_t position = ::lseek(m_hFile, static_cast<off_t>(offset), whence);
     if (position < 0)
         throw CFileException(CFileException::badSeek, errno, "");

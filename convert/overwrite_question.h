@@ -1,0 +1,6 @@
+// The question asked before an existing output file is replaced.
+#pragma once
+
+// Returns false when `outputName` exists and the user declines to replace
+// it. A file that exists but cannot be opened for reading counts as absent.
+bool MayWriteOutput(const char* outputName);

@@ -1,0 +1,21 @@
+#include "convert/strip_layout.h"
+
+#include <algorithm>
+#include <climits>
+
+bool MeasureStrip(const std::vector<IconImage>& icons, StripLayout& layout)
+{
+    std::uint64_t widest = 0;
+    std::uint64_t height = 0;
+    for (const IconImage& icon : icons) {
+        widest = std::max<std::uint64_t>(widest, std::uint32_t(icon.infoHeader->biWidth));
+        height += icon.height;
+    }
+    layout.width = RowLength(widest);
+    layout.height = height;
+    layout.imageBytes = layout.width * layout.height; // each below 2^47: no wrap
+    layout.paletteBytes = icons.front().paletteBytes;
+    layout.rowsOffset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + layout.paletteBytes;
+    layout.fileBytes = layout.rowsOffset + layout.imageBytes;
+    return layout.width <= INT32_MAX && layout.height <= INT32_MAX && layout.fileBytes <= kLargestStripFileBytes;
+}
