@@ -14,11 +14,6 @@
 
 namespace {
 
-struct HeapBlockDeleter {
-    void operator()(unsigned char* block) const { HeapRelease(block); }
-};
-using HeapBlock = std::unique_ptr<unsigned char[], HeapBlockDeleter>;
-
 // The strip's headers: the first icon's, with the strip's sizes.
 void ComposeHeaders(const IconImage& first, const StripLayout& layout, unsigned char* strip)
 {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 
 using HGLOBAL = struct GlobalBlock*;
 
@@ -38,6 +39,12 @@ void HeapRelease(void* block);
 
 // Heap block that raises CMemoryException when refused.
 void* HeapAllocateOrThrow(SIZE_T bytes);
+
+// Owns a heap block, so that every way out of a function releases it once.
+struct HeapBlockDeleter {
+    void operator()(unsigned char* block) const { HeapRelease(block); }
+};
+using HeapBlock = std::unique_ptr<unsigned char[], HeapBlockDeleter>;
 
 namespace alloc_faults {
 
