@@ -9,21 +9,28 @@ constexpr const char* kFooter =
     "Exit status: 0 written, 1 failed, 2 wrong usage, 3 not written because\n"
     "the overwrite of an existing file was declined.";
 
+struct Positional {
+    const char* name;
+    const char* description;
+};
+
 struct Subcommand {
     CliCommand command;
     const char* name;
     const char* description;
-    std::vector<const char*> positionals;
+    std::vector<Positional> positionals;
 };
 
 const std::vector<Subcommand>& Subcommands()
 {
     static const std::vector<Subcommand> subcommands = {
-        { CliCommand::ToBmp, "to-bmp", "Convert the icon library LIBRARY into the strip bitmap STRIP", { "LIBRARY", "STRIP" } },
-        { CliCommand::ToIco, "to-ico",
-            "Write the pixels of the strip bitmap STRIP into OUTPUT, a copy of the icon library ORIGINAL",
-            { "STRIP", "ORIGINAL", "OUTPUT" } },
-        { CliCommand::Info, "info", "Describe what the icon library LIBRARY holds; writes nothing", { "LIBRARY" } },
+        { CliCommand::ToBmp, "to-bmp", "Convert the icon library LIBRARY into the strip bitmap STRIP",
+            { { "LIBRARY", "The icon library to read" }, { "STRIP", "The strip bitmap to write" } } },
+        { CliCommand::ToIco, "to-ico", "Write the pixels of the strip bitmap STRIP into OUTPUT, a copy of the icon library ORIGINAL",
+            { { "STRIP", "The edited strip bitmap to read" }, { "ORIGINAL", "The icon library the strip was made from" },
+                { "OUTPUT", "The icon library to write" } } },
+        { CliCommand::Info, "info", "Describe what the icon library LIBRARY holds; writes nothing",
+            { { "LIBRARY", "The icon library to read" } } },
     };
     return subcommands;
 }
@@ -37,7 +44,7 @@ CLI::App* AddSubcommand(CLI::App& app, const Subcommand& subcommand, std::vector
     sub->footer("The options -y/--yes and -n/--no are accepted here too.");
     names.resize(subcommand.positionals.size());
     for (std::size_t i = 0; i < names.size(); ++i)
-        sub->add_option(subcommand.positionals[i], names[i])->required();
+        sub->add_option(subcommand.positionals[i].name, names[i], subcommand.positionals[i].description)->required();
     return sub;
 }
 

@@ -10,8 +10,10 @@ inline std::string CaseName(const std::vector<std::string>& arguments)
 {
     std::string name;
     for (const std::string& argument : arguments) {
+        // "--yes" reads as "yes".
+        std::size_t start = argument.find_first_not_of('-');
         std::string word;
-        for (char c : argument.substr(argument.find_first_not_of('-') == std::string::npos ? 0 : argument.find_first_not_of('-')))
+        for (char c : argument.substr(start == std::string::npos ? 0 : start))
             word += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         if (!name.empty())
             name += '_';
