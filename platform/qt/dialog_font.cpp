@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QStringList>
 
 QFont DialogFont(const char* faceName, int points)
 {

@@ -21,7 +21,6 @@ public:
     static DialogWidget* Active();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

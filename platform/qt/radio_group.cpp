@@ -21,3 +21,13 @@ std::vector<int> RadioGroupIds(const std::vector<ControlTemplate>& controls, int
     }
     return ids;
 }
+
+std::vector<int> RadioGroupContaining(const std::vector<ControlTemplate>& controls, int id)
+{
+    auto it = std::find_if(controls.begin(), controls.end(), [&](const ControlTemplate& c) { return c.id == id; });
+    if (it == controls.end())
+        return {};
+    while (it != controls.begin() && !(it->style & WS_GROUP))
+        --it;
+    return RadioGroupIds(controls, it->id);
+}

@@ -11,3 +11,5 @@ bool IsRadioButton(const ControlTemplate& control);
 // The ids of the group's radio buttons in template order; empty when
 // `firstId` is no control of `controls`.
 std::vector<int> RadioGroupIds(const std::vector<ControlTemplate>& controls, int firstId);
+// The radio buttons of the group that control `id` is part of.
+std::vector<int> RadioGroupContaining(const std::vector<ControlTemplate>& controls, int id);
