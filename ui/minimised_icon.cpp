@@ -1,0 +1,6 @@
+#include "ui/minimised_icon.h"
+
+IconPosition MinimisedIconPosition(int clientWidth, int clientHeight, int iconWidth, int iconHeight)
+{
+    return { (clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2 };
+}
