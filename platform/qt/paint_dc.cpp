@@ -57,7 +57,7 @@ HICON LoadIconA(HINSTANCE, UINT id)
     auto& slot = loaded[{ module, id }];
     if (!slot) {
         slot = std::make_unique<IconHandle>();
-        for (const IconImage& image : resource->images)
+        for (const XpmImage& image : resource->images)
             slot->images.emplace_back(image.xpm);
     }
     return slot.get();

@@ -8,14 +8,14 @@
 
 // One image of an icon: XPM text, at most 16 colours plus "None" for the
 // transparent pixels.
-struct IconImage {
+struct XpmImage {
     int width;
     int height;
     const char* const* xpm;
 };
 
 struct IconResource {
-    std::vector<IconImage> images;
+    std::vector<XpmImage> images;
 };
 
 class ResourceModule {

@@ -5,6 +5,7 @@
 #include "platform/qt/resource_module.h"
 
 #include <map>
+#include <set>
 
 class TestResources : public ResourceModule {
 public:
@@ -15,6 +16,8 @@ public:
 
     void SetDialog(UINT id, DialogTemplate dialog) { m_dialogs[id] = std::move(dialog); }
     void SetString(UINT id, CString text) { m_strings[id] = std::move(text); }
+    // Makes the base module's string `id` missing.
+    void HideString(UINT id) { m_hidden.insert(id); }
 
     const DialogTemplate* FindDialog(UINT id) const override
     {
@@ -23,6 +26,8 @@ public:
     }
     const CString* FindString(UINT id) const override
     {
+        if (m_hidden.count(id))
+            return nullptr;
         auto it = m_strings.find(id);
         return it != m_strings.end() ? &it->second : m_base ? m_base->FindString(id) : nullptr;
     }
@@ -32,4 +37,5 @@ private:
     const ResourceModule* m_base;
     std::map<UINT, DialogTemplate> m_dialogs;
     std::map<UINT, CString> m_strings;
+    std::set<UINT> m_hidden;
 };
