@@ -28,6 +28,18 @@ Qt::FocusPolicy FocusPolicyFor(const ControlTemplate& control)
     return (control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+// The fallback font is wider than the face templates are drawn for: a
+// static text that would be clipped grows to the right instead.
+void WidenToFitText(QWidget* widget)
+{
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (!label || label->text().isEmpty())
+        return;
+    int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (needed > widget->width())
+        widget->resize(needed, widget->height());
+}
+
 QString TextOf(const ControlTemplate& control) { return QString::fromLocal8Bit(control.text ? control.text : ""); }
 
 } // namespace
@@ -72,6 +84,7 @@ void DialogWindow::CreateControls(const DialogTemplate& dialogTemplate, const QF
         QWidget* widget = CreateControl(control, *handle);
         widget->setFont(font);
         widget->setGeometry(PixelRect(MapDialogRect(control.x, control.y, control.cx, control.cy, m_units)));
+        WidenToFitText(widget);
         widget->setFocusPolicy(FocusPolicyFor(control));
         widget->setEnabled(!(control.style & WS_DISABLED));
         widget->setVisible(control.style & WS_VISIBLE);
