@@ -58,7 +58,9 @@ int CIconLibraryFile::BuildBmpFile(const char* outputName)
         return 0;
     StripLayout layout {};
     if (!MeasureStrip(icons, layout)) {
-        ShowWarning("The icons of this library are too large for one strip bitmap.  Unable to convert.");
+        // A strip without rows could not be converted back.
+        ShowWarning(layout.height == 0 ? "The icons of this library hold no pixels.  Unable to convert."
+                                       : "The icons of this library are too large for one strip bitmap.  Unable to convert.");
         return 0;
     }
 

@@ -36,7 +36,8 @@ IconImageProblem DescribeIconImage(unsigned char* block, IconImage& image)
     image.colorTable = block + kFileHeaderBytes + kInfoHeaderBytes;
     image.paletteBytes = static_cast<std::uint32_t>(paletteBytes);
     image.rows = DibBitsPointer(info);
-    image.rowLength = static_cast<std::uint32_t>(rowLength);
-    image.height = static_cast<std::uint32_t>(height);
+    bool hasPixels = rowLength > 0 && height > 0;
+    image.rowLength = hasPixels ? static_cast<std::uint32_t>(rowLength) : 0;
+    image.height = hasPixels ? static_cast<std::uint32_t>(height) : 0;
     return IconImageProblem::None;
 }

@@ -13,8 +13,12 @@ struct IconImage {
     const unsigned char* colorTable;
     std::uint32_t paletteBytes;
     unsigned char* rows;
-    std::uint32_t rowLength; // biWidth rounded up to a multiple of 4
-    std::uint32_t height;    // rows stored; 0 for an icon of height 0
+    // biWidth rounded up to a multiple of 4, and the rows stored. An icon
+    // without pixels (width 0 or height 0) has 0 for both: it takes no strip
+    // rows and does not widen the strip, so that a size no pixel backs
+    // cannot make the strip large.
+    std::uint32_t rowLength;
+    std::uint32_t height;
 };
 
 enum class IconImageProblem {

@@ -62,9 +62,10 @@ std::string TestName(const testing::TestParamInfo<ReplayInput>& info)
 
 // The most one request may ask for: a strip pads each icon to the widest,
 // and a library's parts can be read more than once, so a small multiple of
-// the input is allowed, plus room for the fixed copy buffer of 100000 bytes.
+// the input is allowed, plus the fixed allowances the engine grants the
+// loaded records and the strip (16 MiB each) and room for the copy buffer.
 constexpr SIZE_T kRequestBytesPerInputByte = 64;
-constexpr SIZE_T kRequestFloor = SIZE_T(1) << 20;
+constexpr SIZE_T kRequestFloor = SIZE_T(17) << 20;
 // Inputs of a few kilobytes convert in milliseconds; this leaves room for
 // a loaded machine and the sanitizers, and still catches work that grows
 // with a field's value instead of with the file.

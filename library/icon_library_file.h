@@ -63,6 +63,10 @@ private:
     int ReadIconGrid(IconHeaderRecord& record);
     void DropLastIconHeader();
     bool BlockFitsInFile(std::uint64_t offset, std::uint64_t bytes);
+    bool ReserveLoad(std::uint64_t bytes);
 
     ConversionOutcome m_outcome = ConversionOutcome::Failed;
+    // What the records read so far hold; a chain may read one record many
+    // times, and this keeps the total in proportion to the file.
+    std::uint64_t m_bytesLoaded = 0;
 };

@@ -13,6 +13,12 @@ namespace {
 
 constexpr DWORD kLargestSeekableOffset = INT32_MAX;
 
+// A chain may visit one record more than once, and every visit loads the
+// record again. All records together may hold this many times the file's
+// length, plus a fixed allowance; past that, a request counts as refused.
+constexpr std::uint64_t kLoadPerFileByte = 4;
+constexpr std::uint64_t kLoadAllowance = std::uint64_t(16) << 20;
+
 bool SignatureMatches(const IconFileHeader& header)
 {
     // The comparison covers the terminating NUL at byte 70, so a text that
@@ -38,6 +44,15 @@ bool CIconLibraryFile::BlockFitsInFile(std::uint64_t offset, std::uint64_t bytes
 {
     std::uint64_t length = GetLength();
     return offset <= length && bytes <= length - offset;
+}
+
+bool CIconLibraryFile::ReserveLoad(std::uint64_t bytes)
+{
+    std::uint64_t budget = kLoadPerFileByte * GetLength() + kLoadAllowance;
+    if (bytes > budget - std::min(budget, m_bytesLoaded))
+        return false;
+    m_bytesLoaded += bytes;
+    return true;
 }
 
 int CIconLibraryFile::ReadIcons()
@@ -70,7 +85,9 @@ int CIconLibraryFile::ReadIcons()
 // and its grid. On failure the icon's header is released and out of the list.
 int CIconLibraryFile::ReadIconHeaderAt(DWORD offset)
 {
-    auto* record = static_cast<IconHeaderRecord*>(GlobalAllocLocked(sizeof(IconHeaderRecord)));
+    auto* record = ReserveLoad(sizeof(IconHeaderRecord))
+        ? static_cast<IconHeaderRecord*>(GlobalAllocLocked(sizeof(IconHeaderRecord)))
+        : nullptr;
     if (record == nullptr) {
         ShowWarning("Error while allocating memory\n");
         return 0;
@@ -140,7 +157,7 @@ int CIconLibraryFile::ReadIconGrid(IconHeaderRecord& record)
         return 0;
     }
 
-    void* grid = GlobalAllocLocked(static_cast<SIZE_T>(size));
+    void* grid = ReserveLoad(static_cast<std::uint64_t>(size)) ? GlobalAllocLocked(static_cast<SIZE_T>(size)) : nullptr;
     if (grid == nullptr) {
         ShowWarning("Error while allocating memory\n");
         return 0;
@@ -178,7 +195,7 @@ int CIconLibraryFile::ReadIconBitmap()
     if (!BlockFitsInFile(GetPosition(), bodyBytes))
         return 0;
 
-    auto* block = static_cast<unsigned char*>(HeapAllocate(static_cast<SIZE_T>(blockBytes)));
+    auto* block = ReserveLoad(blockBytes) ? static_cast<unsigned char*>(HeapAllocate(static_cast<SIZE_T>(blockBytes))) : nullptr;
     if (block == nullptr)
         return 0;
     std::memcpy(block, &fileHeader, sizeof(fileHeader));

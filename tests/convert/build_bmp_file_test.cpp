@@ -114,13 +114,45 @@ TEST_F(BuildBmpFileTest, SingleIconOfWidthMultipleOfFourIsCopiedAsIs)
     EXPECT_EQ(strip.size(), 54u + 64u + 140u);
 }
 
-TEST_F(BuildBmpFileTest, IconOfHeightZeroAddsNoRows)
+TEST_F(BuildBmpFileTest, IconsWithoutPixelsNeitherWidenNorLengthenTheStrip)
 {
-    Load(LibraryBuilder().Icon({ .width = 40, .height = 0 }).Icon({ .width = 8, .height = 3 }).Build());
+    // Height 0 keeps its width out of the strip, width 0 its rows: no
+    // pixel backs either size, so neither may make the strip larger.
+    Load(LibraryBuilder().Icons({ { .width = 40, .height = 0 }, { .width = 0, .height = 1000000 }, { .width = 8, .height = 3 } }).Build());
     ASSERT_EQ(Build(), 1);
-    auto info = Field<BITMAPINFOHEADER>(Strip(), 14);
-    EXPECT_EQ(info.biWidth, 40);
+    std::vector<std::uint8_t> strip = Strip();
+    auto info = Field<BITMAPINFOHEADER>(strip, 14);
+    EXPECT_EQ(info.biWidth, 8);
     EXPECT_EQ(info.biHeight, 3);
+    EXPECT_EQ(strip.size(), 54u + 1024u + 24u);
+}
+
+TEST_F(BuildBmpFileTest, StripTooLargeIsRefusedBeforeTheOutputIsTouched)
+{
+    const std::vector<IconSpec> libraries[] = {
+        // One row of 2^20 pixels above 4096 rows: a strip of over 4 GiB.
+        { { .width = 1 << 20, .height = 1 }, { .width = 4, .height = 4096 } },
+        // 20 MB of strip for 70 KB of icons: out of proportion.
+        { { .width = 1 << 16, .height = 1 }, { .width = 4, .height = 300 } },
+    };
+    for (const auto& icons : libraries) {
+        SCOPED_TRACE(icons.front().width);
+        CIconLibraryFile fresh;
+        LibraryBuilder().Icons(icons).Build().Save(libraryPath);
+        ASSERT_TRUE(fresh.Open(libraryPath.c_str(), CFile::modeRead));
+        ASSERT_EQ(fresh.ReadIcons(), 1);
+        SIZE_T largest = 0;
+        alloc_faults::SetRefuser([&](SIZE_T bytes) {
+            largest = std::max(largest, bytes);
+            return false;
+        });
+        messages.Clear();
+        EXPECT_EQ(fresh.BuildBmpFile(stripPath.c_str()), 0);
+        alloc_faults::Reset();
+        EXPECT_LT(largest, SIZE_T(1) << 21);
+        EXPECT_EQ(messages.Texts(), (std::vector<std::string> { "The icons of this library are too large for one strip bitmap.  Unable to convert." }));
+        EXPECT_FALSE(std::filesystem::exists(stripPath));
+    }
 }
 
 TEST_F(BuildBmpFileTest, ExistingOutputIsReplacedOnlyAfterYes)
@@ -172,7 +204,6 @@ struct RefusalCase {
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
 
 const char* const kNotConvertible = "Icon 2 of the icon library is not an uncompressed 8-bit bitmap with a 40-byte header.  Unable to convert.";
-const char* const kTooLarge = "The icons of this library are too large for one strip bitmap.  Unable to convert.";
 
 const RefusalCase kRefusals[] = {
     { "NoIcons", [](LibraryImage& l) { l.Header().nIcons = 0; }, "The icon library holds no icons.  Unable to convert." },
@@ -185,20 +216,12 @@ const RefusalCase kRefusals[] = {
         "Icon 2 of the icon library is damaged: its bitmap ends before its rows do.  Unable to convert." },
     { "BlockShorterThanInfoHeader", [](LibraryImage& l) { l.FileHeaderOf(1).bfSize = 39; },
         "Icon 2 of the icon library is damaged: its bitmap ends before its rows do.  Unable to convert." },
-    // A strip width that biWidth cannot hold.
-    { "WidthBeyondSigned32Bits",
+    { "NoPixelsAtAll",
         [](LibraryImage& l) {
-            l.InfoHeaderOf(1).biWidth = INT32_MAX;
-            l.InfoHeaderOf(1).biHeight = 0;
+            l.InfoHeaderOf(0).biHeight = 0;
+            l.InfoHeaderOf(1).biWidth = 0;
         },
-        kTooLarge },
-    // 2^30 bytes a row times four rows: a strip of more than 4 GiB.
-    { "StripBeyond32BitSize",
-        [](LibraryImage& l) {
-            l.InfoHeaderOf(1).biWidth = 1 << 30;
-            l.InfoHeaderOf(1).biHeight = 0;
-        },
-        kTooLarge },
+        "The icons of this library hold no pixels.  Unable to convert." },
 };
 
 class BuildBmpFileRefusalTest : public BuildBmpFileTest, public ::testing::WithParamInterface<RefusalCase> { };

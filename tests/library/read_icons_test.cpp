@@ -251,6 +251,25 @@ TEST_F(ReadIconsTest, ChainMayVisitOneRecordTwice)
     EXPECT_EQ(std::memcmp(library.m_iconBitmaps[0], library.m_iconBitmaps[1], image.BitmapBlockOf(0).size()), 0);
 }
 
+TEST_F(ReadIconsTest, ChainRevisitingOneRecordStopsLoadingInProportionToTheFile)
+{
+    // One icon of 64 KiB whose chain leads back to itself 32767 times
+    // would load two gigabytes from a file of 67 KB.
+    LibraryImage image = LibraryBuilder().Icon({ .width = 256, .height = 256 }).Build();
+    image.Header().nIcons = 32767;
+    image.IconHeaderOf(0).dwNextOffset = std::uint32_t(image.icons[0].headerOffset);
+    SIZE_T requested = 0;
+    alloc_faults::SetRefuser([&](SIZE_T bytes) {
+        requested += bytes;
+        return false;
+    });
+    EXPECT_EQ(Read(image), 0);
+    alloc_faults::Reset();
+    EXPECT_GT(library.m_iconHeaders.size(), 1u);
+    EXPECT_LT(library.m_iconHeaders.size(), 32767u);
+    EXPECT_LE(requested, 4 * image.bytes.size() + (SIZE_T(16) << 20));
+}
+
 TEST_F(ReadIconsTest, EmptyBitmapBodyIsA14ByteBlock)
 {
     LibraryImage image = LibraryBuilder().Icon({}).Build();
