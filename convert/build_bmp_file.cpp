@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace conversion;
+
 namespace {
 
 // The strip's headers: the first icon's, with the strip's sizes.

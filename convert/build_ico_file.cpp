@@ -13,6 +13,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace conversion;
+
 namespace {
 
 constexpr SIZE_T kLargestCopyBuffer = 100000;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace conversion {
+
 namespace {
 
 constexpr std::uint64_t kFileHeaderBytes = sizeof(BITMAPFILEHEADER);
@@ -41,3 +43,5 @@ IconImageProblem DescribeIconImage(unsigned char* block, IconImage& image)
     image.height = hasPixels ? static_cast<std::uint32_t>(height) : 0;
     return IconImageProblem::None;
 }
+
+} // namespace conversion

@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+// The conversions' own helpers, kept apart from the names of other layers.
+namespace conversion {
+
 struct IconImage {
     BITMAPFILEHEADER* fileHeader;
     BITMAPINFOHEADER* infoHeader;
@@ -32,3 +35,5 @@ constexpr std::uint64_t RowLength(std::uint64_t width) { return (width + 3) & ~s
 
 // Describes the IconBitmap `block` (14 + bfSize bytes) in `image`.
 IconImageProblem DescribeIconImage(unsigned char* block, IconImage& image);
+
+} // namespace conversion

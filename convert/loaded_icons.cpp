@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace conversion {
+
 bool DescribeLoadedIcons(CIconLibraryFile& library, std::vector<IconImage>& images)
 {
     if (library.m_iconBitmaps.empty()) {
@@ -28,3 +30,5 @@ bool DescribeLoadedIcons(CIconLibraryFile& library, std::vector<IconImage>& imag
     }
     return true;
 }
+
+} // namespace conversion

@@ -4,6 +4,8 @@
 #include "platform/core/file.h"
 #include "platform/core/message_box.h"
 
+namespace conversion {
+
 bool MayWriteOutput(const char* outputName)
 {
     CFile existing;
@@ -14,3 +16,5 @@ bool MayWriteOutput(const char* outputName)
         MB_ICONWARNING | MB_YESNO);
     return answer != IDNO;
 }
+
+} // namespace conversion

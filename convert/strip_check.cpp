@@ -2,6 +2,8 @@
 
 #include "library/dib.h"
 
+namespace conversion {
+
 CString CheckStripFitsIcons(const BITMAPINFOHEADER& info, const std::vector<IconImage>& icons, StripShape& shape)
 {
     // A shorter header would be misread as the 40-byte one.
@@ -27,3 +29,5 @@ CString CheckStripFitsIcons(const BITMAPINFOHEADER& info, const std::vector<Icon
         return "Bitmap file has fewer rows than the icons of this library.  Unable to convert.";
     return {};
 }
+
+} // namespace conversion

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <vector>
 
+// The conversions' own helpers, kept apart from the names of other layers.
+namespace conversion {
+
 struct StripShape {
     std::uint64_t rowLength;    // Ws: the strip's width rounded up to a multiple of 4
     std::uint64_t rows;         // stored rows
@@ -19,3 +22,5 @@ struct StripShape {
 // Measures the strip described by `info` and checks it against `icons`.
 // Returns the message that refuses it, or an empty text when it fits.
 CString CheckStripFitsIcons(const BITMAPINFOHEADER& info, const std::vector<IconImage>& icons, StripShape& shape);
+
+} // namespace conversion

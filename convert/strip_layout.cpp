@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+namespace conversion {
+
 bool MeasureStrip(const std::vector<IconImage>& icons, StripLayout& layout)
 {
     std::uint64_t widest = 0;
@@ -22,3 +24,5 @@ bool MeasureStrip(const std::vector<IconImage>& icons, StripLayout& layout)
     return layout.height > 0 && layout.width <= INT32_MAX && layout.height <= INT32_MAX
         && layout.fileBytes <= kLargestStripFileBytes && layout.fileBytes <= kStripAllowance + kStripBytesPerIconByte * iconBytes;
 }
+
+} // namespace conversion

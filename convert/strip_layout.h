@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+// The conversions' own helpers, kept apart from the names of other layers.
+namespace conversion {
+
 struct StripLayout {
     std::uint64_t width;        // W: the widest icon's row length
     std::uint64_t height;       // H: the icons' heights added up
@@ -29,3 +32,5 @@ inline constexpr std::uint64_t kStripAllowance = std::uint64_t(16) << 20;
 // no rows, when its width, height or file size cannot be stored in the
 // strip's header fields, or when it is out of proportion to the icons.
 bool MeasureStrip(const std::vector<IconImage>& icons, StripLayout& layout);
+
+} // namespace conversion
