@@ -167,6 +167,7 @@ TEST_F(BuildBmpFileTest, ExistingOutputIsReplacedOnlyAfterYes)
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].text, "Output file " + stripPath + " already exists.\nOverwrite?");
     EXPECT_EQ(messages.Messages()[0].style, MB_ICONWARNING | MB_YESNO);
+    EXPECT_EQ(messages.Messages()[0].owner, nullptr);
 
     messages.Answer(IDYES);
     EXPECT_EQ(Build(), 1);
@@ -183,6 +184,7 @@ TEST_F(BuildBmpFileTest, OutputThatCannotBeCreatedIsReported)
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].text, "Error opening Output File");
     EXPECT_EQ(messages.Messages()[0].style, kWarning);
+    EXPECT_EQ(messages.Messages()[0].owner, nullptr);
     EXPECT_EQ(library.m_iconBitmaps.size(), 1u);
 }
 
@@ -240,6 +242,7 @@ TEST_P(BuildBmpFileRefusalTest, RefusesBeforeAskingOrTouchingTheOutput)
     EXPECT_EQ(messages.Messages()[0].text, GetParam().text);
     EXPECT_EQ(messages.Messages()[0].style, kWarning);
     EXPECT_EQ(messages.Messages()[0].caption, "Quintaro Conversion Utility");
+    EXPECT_EQ(messages.Messages()[0].owner, nullptr);
     EXPECT_EQ(Strip(), (std::vector<std::uint8_t> { 9, 9 }));
 }
 
