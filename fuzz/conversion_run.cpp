@@ -1,40 +1,34 @@
 #include "fuzz/conversion_run.h"
 
 #include "fuzz/fuzz_input.h"
-#include "fuzz/scratch_folder.h"
 #include "fuzz/yes_answering_service.h"
 
 #include "convert/run_conversion.h"
 #include "platform/core/exception_guard.h"
+#include "tests/support/temp_dir.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
+// In shared memory when the machine has it, so that millions of runs cost
+// no disk; else in the system's temporary folder.
+std::filesystem::path BaseFolder()
+{
+    const char* shared = "/dev/shm";
+    if (::access(shared, W_OK | X_OK) == 0)
+        return shared;
+    return std::filesystem::temp_directory_path();
+}
+
 // One folder for the whole process: a fuzz run makes millions of inputs.
-const ScratchFolder& Folder()
+const TempDir& Folder()
 {
-    static const ScratchFolder folder;
+    static const TempDir folder(BaseFolder());
     return folder;
-}
-
-void WriteBytes(const std::string& name, std::span<const std::uint8_t> bytes)
-{
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + name);
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 bool SameBytes(std::span<const std::uint8_t> a, const std::vector<std::uint8_t>& b)
@@ -56,15 +50,15 @@ ConversionOutcome Guarded(ConversionRunReport& report, int direction, const std:
 
 ConversionRunReport RunConversionsOnInput(std::span<const std::uint8_t> input)
 {
-    const ScratchFolder& folder = Folder();
+    const TempDir& folder = Folder();
     const std::string library = folder.File("library.ico");
     const std::string inputStrip = folder.File("input.bmp");
     const std::string libraryStrip = folder.File("library.bmp");
     const std::string copy = folder.File("copy.ico");
 
     FuzzFiles files = SplitFuzzInput(input);
-    WriteBytes(library, files.library);
-    WriteBytes(inputStrip, files.strip);
+    WriteFileBytes(library, files.library);
+    WriteFileBytes(inputStrip, files.strip);
     // Every input starts without outputs, so that it runs the same alone
     // and after any other input.
     std::filesystem::remove(libraryStrip);
@@ -77,7 +71,7 @@ ConversionRunReport RunConversionsOnInput(std::span<const std::uint8_t> input)
     if (report.toStrip == ConversionOutcome::Written) {
         report.roundTripRan = true;
         report.roundTrip = Guarded(report, 1, libraryStrip, copy, library);
-        report.roundTripExact = report.roundTrip == ConversionOutcome::Written && SameBytes(files.library, ReadBytes(copy));
+        report.roundTripExact = report.roundTrip == ConversionOutcome::Written && SameBytes(files.library, ReadFileBytes(copy));
     }
     report.messages = static_cast<int>(service.Texts().size());
     report.questions = service.QuestionsAnswered();

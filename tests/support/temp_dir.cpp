@@ -6,8 +6,13 @@
 #include <stdexcept>
 
 TempDir::TempDir()
+    : TempDir(std::filesystem::temp_directory_path())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quintaro-test-XXXXXX").string();
+}
+
+TempDir::TempDir(const std::filesystem::path& base)
+{
+    std::string pattern = (base / "quintaro-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;
@@ -27,7 +32,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& name)
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
-void WriteFileBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
+void WriteFileBytes(const std::string& name, std::span<const std::uint8_t> bytes)
 {
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

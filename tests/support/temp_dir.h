@@ -3,12 +3,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
 class TempDir {
 public:
     TempDir();
+    // A folder inside `base` instead of the system's temporary folder.
+    explicit TempDir(const std::filesystem::path& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -22,4 +25,8 @@ private:
 };
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& name);
-void WriteFileBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
+void WriteFileBytes(const std::string& name, std::span<const std::uint8_t> bytes);
+inline void WriteFileBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    WriteFileBytes(name, std::span<const std::uint8_t>(bytes));
+}
